@@ -51,9 +51,16 @@ int Engine::searchNode(int beta, int alpha, int depth, int ply) {
         }
         const int delta = moveDelta(moving, from, to, captured);
         const std::int16_t before = evalScore;
-        evalScore = static_cast<std::int16_t>(Side == Red ? before + delta : before - delta);
-        score = searchNode<Opponent>(beta, alpha, depth - 1, ply + 1);
-        evalScore = before;
+        const auto after = static_cast<std::int16_t>(Side == Red ? before + delta : before - delta);
+        if (depth == 1) {
+            // The reply is a leaf, counted and scored here without the call.
+            countNode();
+            score = stopSeen() ? 0 : after;
+        } else {
+            evalScore = after;
+            score = searchNode<Opponent>(beta, alpha, depth - 1, ply + 1);
+            evalScore = before;
+        }
         searchBoard[from] = moving;
         searchBoard[to] = captured;
         return true;
