@@ -2,7 +2,12 @@
 #pragma once
 
 #include <array>
+#include <climits>
 #include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "rules/board.h"
 #include "rules/movegen.h"
@@ -36,6 +41,8 @@ class HistoryOrder {
             keys_[i] = history[static_cast<std::uint32_t>(moves_[i])];
             nonZero += keys_[i] != 0;
         }
+        // The scan reads whole groups of four; the padding is never greater than any key.
+        for (int i = count_; i < count_ + GroupSize; ++i) keys_[i] = INT32_MIN;
         unsettledNonZero_ = nonZero;
     }
 
@@ -44,15 +51,14 @@ class HistoryOrder {
         // A pass exchanges only towards a greater key; with every key left 0 none ever would.
         if (unsettledNonZero_ == 0) return;
         std::int32_t top = keys_[i];
-        for (int j = i + 1; j < count_; ++j) {
-            if (top < keys_[j]) {
-                keys_[i] = keys_[j];
-                keys_[j] = top;
-                top = keys_[i];
-                const Move m = moves_[i];
-                moves_[i] = moves_[j];
-                moves_[j] = m;
-            }
+        // Each exchange happens at the next key greater than the one held at i.
+        for (int j = nextGreater(i + 1, top); j < count_; j = nextGreater(j + 1, top)) {
+            keys_[i] = keys_[j];
+            keys_[j] = top;
+            top = keys_[i];
+            const Move m = moves_[i];
+            moves_[i] = moves_[j];
+            moves_[j] = m;
         }
         unsettledNonZero_ -= top != 0;
     }
@@ -62,10 +68,28 @@ class HistoryOrder {
     }
 
   private:
+    static constexpr int GroupSize = 4;
+
+    // The first position from j on whose key is greater than `than`; count_ or more when none.
+    int nextGreater(int j, std::int32_t than) const {
+#if defined(__SSE2__)
+        const __m128i limit = _mm_set1_epi32(than);
+        for (; j < count_; j += GroupSize) {
+            const __m128i group = _mm_loadu_si128(reinterpret_cast<const __m128i*>(keys_ + j));
+            const int mask = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(group, limit)));
+            if (mask != 0) return j + __builtin_ctz(static_cast<unsigned>(mask));
+        }
+        return j;
+#else
+        while (j < count_ && keys_[j] <= than) ++j;
+        return j;
+#endif
+    }
+
     Move* moves_;
     int count_;
     int unsettledNonZero_;
-    std::int32_t keys_[MoveList::Capacity];
+    std::int32_t keys_[MoveList::Capacity + GroupSize];
 };
 
 // Adds depth * depth. The sum wraps like a 32-bit two's complement counter instead of
