@@ -4,6 +4,7 @@
 
 #include "rules/legality.h"
 #include "search/engine.h"
+#include "search/king_guard.h"
 
 namespace xq {
 
@@ -33,7 +34,7 @@ int Engine::searchNode(int beta, int alpha, int depth, int ply) {
     // Step 2. With no legal move the side to move is mated: the shorter the mate, the larger.
     int best = Side == Red ? ply - MateScore : MateScore - ply;
     Move bestHere = 0;
-    const KingSafety safety(Side, searchBoard);
+    const KingGuard<Side> safety(searchBoard);
     // The row of this ply cannot change before the node returns: only deeper plies write.
     const KillerRow killers = killerTable[ply];
 
@@ -44,7 +45,7 @@ int Engine::searchNode(int beta, int alpha, int depth, int ply) {
         const Piece captured = searchBoard[to];
         searchBoard[from] = 0;
         searchBoard[to] = moving;
-        if (safety.leavesKingAttacked(searchBoard, from, to, moving)) {
+        if (safety.leavesKingAttacked(searchBoard, from, to, moving, captured)) {
             searchBoard[from] = moving;
             searchBoard[to] = captured;
             return false;

@@ -6,6 +6,7 @@
 
 #include "rules/legality.h"
 #include "search/engine.h"
+#include "search/king_guard.h"
 
 namespace xq {
 
@@ -31,7 +32,7 @@ int Engine::searchRoot(int depth) {
     MoveList list;
     generateMoves(Side, searchBoard, list);
     sortByHistory(list);
-    const KingSafety safety(Side, searchBoard);
+    const KingGuard<Side> safety(searchBoard);
 
     int best = Side == Red ? -MateScore : MateScore;
     for (const Move m : list) {
@@ -40,7 +41,7 @@ int Engine::searchRoot(int depth) {
         const Piece captured = searchBoard[to];
         searchBoard[from] = 0;
         searchBoard[to] = moving;
-        if (!safety.leavesKingAttacked(searchBoard, from, to, moving)) {
+        if (!safety.leavesKingAttacked(searchBoard, from, to, moving, captured)) {
             const int delta = moveDelta(moving, from, to, captured);
             const std::int16_t before = evalScore;
             // The child gets the best so far as its bound and the other bound wide open, so a
