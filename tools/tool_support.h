@@ -1,0 +1,27 @@
+// What the xq-tool commands share: argument parsing and the one way to report an error.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rules/fen.h"
+
+namespace xq::tool {
+
+using Args = std::vector<std::string>;
+
+// Errors print on stderr only and end the tool with this code.
+constexpr int UsageError = 2;
+
+int fail(const std::string& message);
+bool parseInt(std::string_view text, int& value);
+bool readPosition(const std::string& text, Position& position, std::string& error);
+
+int commandPerft(const Args& args, bool split);
+int commandMoves(const Args& args);
+int commandEval(const Args& args);
+int commandThink(const Args& args);
+int commandBench(const Args& args);
+
+}  // namespace xq::tool
