@@ -2,6 +2,7 @@
 //   xq-tool perft FEN DEPTH     leaf count with time and speed
 //   xq-tool divide FEN DEPTH    leaf count per legal root move
 //   xq-tool moves FEN           pseudo-legal moves in generation order, with legality
+//   xq-tool notation FEN FROM TO NUMBER   the move record's text for one move (UTF-8)
 // Errors go to stderr with exit code 2 and nothing on stdout.
 #include <charconv>
 #include <chrono>
@@ -14,6 +15,8 @@
 #include "rules/legality.h"
 #include "rules/movegen.h"
 #include "rules/perft.h"
+#include "rules/tables.h"
+#include "ui/notation/move_notation.h"
 
 namespace {
 
@@ -96,14 +99,37 @@ int commandMoves(const std::vector<std::string>& args) {
     return 0;
 }
 
+bool readSquare(const std::string& text, int& square, std::string& error) {
+    if (!parseInt(text, square) || square < 0 || square > 255 || !inBoard[square]) {
+        error = "square must be a number from 52 to 204 on the board, not '" + text + "'";
+        return false;
+    }
+    return true;
+}
+
+int commandNotation(const std::vector<std::string>& args) {
+    if (args.size() != 4) return fail("usage: xq-tool notation FEN FROM TO NUMBER");
+    Position pos;
+    int from = 0, to = 0, number = 0;
+    std::string error;
+    if (!readPosition(args[0], pos, error) || !readSquare(args[1], from, error) ||
+        !readSquare(args[2], to, error))
+        return fail(error);
+    if (!parseInt(args[3], number) || number < 0)
+        return fail("NUMBER must be a whole number from 0, not '" + args[3] + "'");
+    std::printf("%s\n", moveNotation(from, to, pos.board, number).c_str());
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return fail("usage: xq-tool perft|divide|moves ...");
+    if (argc < 2) return fail("usage: xq-tool perft|divide|moves|notation ...");
     const std::string command = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "perft") return commandPerft(args, false);
     if (command == "divide") return commandPerft(args, true);
     if (command == "moves") return commandMoves(args);
+    if (command == "notation") return commandNotation(args);
     return fail("unknown command '" + command + "'");
 }
