@@ -24,6 +24,8 @@ namespace xq {
 
 MainWindow::MainWindow(GameState& state, WindowServices services, QWidget* parent)
     : QWidget(parent), state_(state), services_(services) {
+    setObjectName(QStringLiteral("xqWindow"));  // the skin's name for a plain top-level window
+    setAttribute(Qt::WA_StyledBackground);
     setWindowTitle(QString::fromUtf8(MainWindowCaption));
     move(MainWindowLeft, MainWindowTop);
     setFixedSize(MainWindowWidth, MainWindowHeight);
