@@ -136,9 +136,14 @@ void SpriteBoard::arrive(int handle) {
     sprite->item->setPos(sprite->slide->endValue().toPointF());
     sprite->slide->deleteLater();
     sprite->slide = nullptr;
-    // Raised from the event loop, never from inside a call into the board.
+    // Raised from the event loop, never from inside a call into the board; a sprite destroyed
+    // in between (a new game) is no longer reported.
     QMetaObject::invokeMethod(
-        this, [this, handle] { emit autoMoveStopped(handle); }, Qt::QueuedConnection);
+        this,
+        [this, handle] {
+            if (find(handle)) emit autoMoveStopped(handle);
+        },
+        Qt::QueuedConnection);
 }
 
 void SpriteBoard::finishRunningMoves() {
