@@ -136,6 +136,16 @@ TEST_F(MainWindowTest, boardIsAPlainFixedViewWithoutFrameOrScrollBars) {
     EXPECT_EQ(board().verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 }
 
+TEST_F(MainWindowTest, boardReportsPressesOfEitherButtonInBoardPixels) {
+    QSignalSpy presses(&board(), &SpriteBoard::pressed);
+    QTest::mouseClick(board().viewport(), Qt::LeftButton, {}, QPoint(11, 11));
+    QTest::mouseClick(board().viewport(), Qt::RightButton, {}, QPoint(510, 566));
+    QTest::mouseClick(board().viewport(), Qt::MiddleButton, {}, QPoint(200, 200));
+    ASSERT_EQ(presses.count(), 2);
+    EXPECT_EQ(presses.at(0), (QList<QVariant>{11, 11}));
+    EXPECT_EQ(presses.at(1), (QList<QVariant>{510, 566}));
+}
+
 TEST_F(MainWindowTest, computerCheckBoxesCannotBeTickedByClicks) {
     auto* box = control<QAbstractButton>("电脑执红");
     QTest::mouseClick(box, Qt::LeftButton);
