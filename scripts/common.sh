@@ -34,7 +34,9 @@ configure_and_build() {
     while [ $# -gt 0 ] && [ "$1" != "--" ]; do options+=("$1"); shift; done
     [ $# -gt 0 ] && shift
     targets=("$@")
-    if [ ! -f "$root/$dir/CMakeCache.txt" ]; then
+    # Options are applied again to an existing build folder, so one made before an option
+    # changed here follows the change.
+    if [ ! -f "$root/$dir/CMakeCache.txt" ] || [ ${#options[@]} -gt 0 ]; then
         cmake -S "$root" -B "$root/$dir" "${options[@]}" >/dev/null
     fi
     if [ ${#targets[@]} -gt 0 ]; then

@@ -23,5 +23,6 @@ int commandMoves(const Args& args);
 int commandEval(const Args& args);
 int commandThink(const Args& args);
 int commandBench(const Args& args);
+int commandNotation(const Args& args);
 
 }  // namespace xq::tool

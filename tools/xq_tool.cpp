@@ -5,6 +5,7 @@
 //   xq-tool eval FEN              the evaluation from Red's side
 //   xq-tool think FEN START MAX   fixed-depth think: one line per iteration, then the move
 //   xq-tool bench [DEPTH]         fixed-depth think on the built-in positions; node signature
+//   xq-tool notation FEN FROM TO NUMBER   the move record's text for one move (UTF-8)
 // Errors go to stderr with exit code 2 and nothing on stdout.
 #include <string>
 
@@ -13,7 +14,7 @@
 using namespace xq::tool;
 
 int main(int argc, char** argv) {
-    if (argc < 2) return fail("usage: xq-tool perft|divide|moves|eval|think|bench ...");
+    if (argc < 2) return fail("usage: xq-tool perft|divide|moves|eval|think|bench|notation ...");
     const std::string command = argv[1];
     const Args args(argv + 2, argv + argc);
     if (command == "perft") return commandPerft(args, false);
@@ -22,5 +23,6 @@ int main(int argc, char** argv) {
     if (command == "eval") return commandEval(args);
     if (command == "think") return commandThink(args);
     if (command == "bench") return commandBench(args);
+    if (command == "notation") return commandNotation(args);
     return fail("unknown command '" + command + "'");
 }

@@ -1,0 +1,55 @@
+// The main window: the board, the set-up controls, the clocks, the move record and the thinking
+// panel, with the parts of the game that work on them. The game state it shows belongs to the
+// application and outlives the window.
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+#include "ui/platform/window_services.h"
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace xq {
+
+class BoardView;
+class Clocks;
+class GameController;
+struct GameState;
+class MoveRecord;
+class PeriodTimer;
+class SpriteBoard;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    MainWindow(GameState& state, WindowServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    SpriteBoard& spriteBoard() { return *board_; }
+    BoardView& boardView() { return *view_; }
+    MoveRecord& moveRecord() { return *record_; }
+    Clocks& clocks() { return *clocks_; }
+    GameController& game() { return *game_; }
+    PeriodTimer* clockTimer(const char* name) const;
+
+  private:
+    void buildControls();
+    void registerSpriteTemplates();
+    void onCreated();
+    template <typename T>
+    T* control(const char* name) const;
+
+    GameState& state_;
+    WindowServices services_;
+    SpriteBoard* board_ = nullptr;
+    std::unique_ptr<BoardView> view_;
+    std::unique_ptr<MoveRecord> record_;
+    std::unique_ptr<Clocks> clocks_;
+    std::unique_ptr<GameController> game_;
+};
+
+}  // namespace xq
