@@ -50,16 +50,20 @@ class HistoryOrder {
     void settle(int i) {
         // A pass exchanges only towards a greater key; with every key left 0 none ever would.
         if (unsettledNonZero_ == 0) return;
+        // Position i is held in registers while the pass runs and written back once.
         std::int32_t top = keys_[i];
+        Move topMove = moves_[i];
         // Each exchange happens at the next key greater than the one held at i.
         for (int j = nextGreater(i + 1, top); j < count_; j = nextGreater(j + 1, top)) {
-            keys_[i] = keys_[j];
+            const std::int32_t key = keys_[j];
+            const Move m = moves_[j];
             keys_[j] = top;
-            top = keys_[i];
-            const Move m = moves_[i];
-            moves_[i] = moves_[j];
-            moves_[j] = m;
+            moves_[j] = topMove;
+            top = key;
+            topMove = m;
         }
+        keys_[i] = top;
+        moves_[i] = topMove;
         unsettledNonZero_ -= top != 0;
     }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 #include <random>
 #include <vector>
@@ -12,6 +13,15 @@ namespace {
 
 std::vector<Move> movesOf(const MoveList& list) {
     return {list.begin(), list.end()};
+}
+
+// The exchange sort written out in full, as the lazy one must answer.
+std::vector<Move> plainExchangeSort(const HistoryTable& history, const MoveList& list) {
+    std::vector<Move> moves = movesOf(list);
+    for (std::size_t i = 0; i < moves.size(); ++i)
+        for (std::size_t j = i + 1; j < moves.size(); ++j)
+            if (history[moves[j]] > history[moves[i]]) std::swap(moves[i], moves[j]);
+    return moves;
 }
 
 struct SortCase {
@@ -55,11 +65,16 @@ TEST(HistorySort, SettlingPositionsOneByOneGivesTheWholeSortEvenAsCountersChange
         list.count = 1 + static_cast<int>(random() % 60);
         for (int i = 0; i < list.count; ++i) {
             list.moves[i] = 1000 + i;
-            // Mostly small counters with many ties and zeros, as in a real think.
-            (*history)[list.moves[i]] = random() % 3 == 0 ? 0 : static_cast<int>(random() % 6);
+            // Mostly small counters with many ties and zeros, as in a real think, and now and
+            // then a counter that has wrapped or sits at either end of its range.
+            const int extremes[] = {INT32_MIN, -1, INT32_MAX};
+            (*history)[list.moves[i]] = random() % 3 == 0    ? 0
+                                        : random() % 25 == 0 ? extremes[random() % 3]
+                                                             : static_cast<int>(random() % 6);
         }
         MoveList whole = list;
         HistoryOrder(*history, whole).settleAll();
+        EXPECT_EQ(movesOf(whole), plainExchangeSort(*history, list)) << "round " << round;
 
         HistoryOrder lazy(*history, list);
         for (int i = 0; i < list.count; ++i) {
