@@ -80,7 +80,7 @@ TEST(HistorySort, SettlingPositionsOneByOneGivesTheWholeSortEvenAsCountersChange
         for (int i = 0; i < list.count; ++i) {
             lazy.settle(i);
             EXPECT_EQ(list.moves[i], whole.moves[i]) << "round " << round << " position " << i;
-            (*history)[list.moves[i]] += 1000;  // a child crediting the move just read
+            addHistoryCredit(*history, list.moves[i], 30);  // a child crediting the move just read
         }
     }
 }
