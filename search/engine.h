@@ -14,6 +14,9 @@
 
 namespace xq {
 
+template <int Side>
+class KingGuard;
+
 // Receives each think line, "\r\n" included. An empty function means there is no panel.
 using ThinkPanel = std::function<void(const std::string& line)>;
 
@@ -99,12 +102,18 @@ class Engine {
     template <int Side>
     int searchNode(int beta, int alpha, int depth, int ply);
     template <int Side>
+    int finishFrontier(int cutBound, int best, Move bestHere, int ply,
+                       const KingGuard<Side>& safety, const KillerRow& killers, MoveList& list,
+                       HistoryOrder& order, int from);
+    template <int Side>
     int searchRoot(int depth);
     Move deepen(int side, const Board& gameBoard, int startDepth, int lastDepth,
                 const int* budgetMs, const ThinkPanel& panel);
 
-    void countNode() {
-        nodeCount_.store(nodeCount_.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
+    void countNode() { countNodes(1); }
+    void countNodes(int n) {
+        nodeCount_.store(nodeCount_.load(std::memory_order_relaxed) + static_cast<unsigned>(n),
+                         std::memory_order_relaxed);
     }
     bool stopSeen() const { return stopRequested_.load(std::memory_order_relaxed); }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <utility>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -47,12 +48,34 @@ class HistoryOrder {
     }
 
     // Runs outer pass i; passes 0..i-1 must have run.
-    void settle(int i) {
+    void settle(int i) { pass<false>(i); }
+
+    void settleAll() {
+        for (int i = 0; i + 1 < count_; ++i) settle(i);
+    }
+
+    // The counter a position holds now; after pass i, positions 0..i hold their final ones.
+    std::int32_t key(int i) const { return keys_[i]; }
+
+    // Tags follow the moves of positions `from` on through the later passes, so that what was
+    // worked out for the move at a position can still be found once the sort has moved it.
+    // Passes before `from` must have run; the tag of each position starts as the position.
+    void startTags(int from) {
+        for (int i = from; i < count_; ++i) tags_[i] = static_cast<std::uint8_t>(i);
+    }
+    // Runs outer pass i like settle, carrying the tags along.
+    void settleTagged(int i) { pass<true>(i); }
+    int tag(int i) const { return tags_[i]; }
+
+  private:
+    template <bool CarryTags>
+    void pass(int i) {
         // A pass exchanges only towards a greater key; with every key left 0 none ever would.
         if (unsettledNonZero_ == 0) return;
         // Position i is held in registers while the pass runs and written back once.
         std::int32_t top = keys_[i];
         Move topMove = moves_[i];
+        std::uint8_t topTag = CarryTags ? tags_[i] : 0;
         // Each exchange happens at the next key greater than the one held at i.
         for (int j = nextGreater(i + 1, top); j < count_; j = nextGreater(j + 1, top)) {
             const std::int32_t key = keys_[j];
@@ -61,17 +84,14 @@ class HistoryOrder {
             moves_[j] = topMove;
             top = key;
             topMove = m;
+            if constexpr (CarryTags) std::swap(tags_[j], topTag);
         }
         keys_[i] = top;
         moves_[i] = topMove;
+        if constexpr (CarryTags) tags_[i] = topTag;
         unsettledNonZero_ -= top != 0;
     }
 
-    void settleAll() {
-        for (int i = 0; i + 1 < count_; ++i) settle(i);
-    }
-
-  private:
     static constexpr int GroupSize = 4;
 
     // The first position from j on whose key is greater than `than`; count_ or more when none.
@@ -94,6 +114,7 @@ class HistoryOrder {
     int count_;
     int unsettledNonZero_;
     std::int32_t keys_[MoveList::Capacity + GroupSize];
+    std::uint8_t tags_[MoveList::Capacity];
 };
 
 // Adds depth * depth. The sum wraps like a 32-bit two's complement counter instead of

@@ -85,6 +85,35 @@ TEST(HistorySort, SettlingPositionsOneByOneGivesTheWholeSortEvenAsCountersChange
     }
 }
 
+// A node may read a few positions, then finish the sort at once: the tags must still name the
+// position each move held when the tags were started.
+TEST(HistorySort, TagsFollowTheMovesThroughTheRemainingPasses) {
+    std::mt19937 random(11);
+    auto history = std::make_unique<HistoryTable>();
+    for (int round = 0; round < 200; ++round) {
+        history->fill(0);
+        MoveList list;
+        list.count = 1 + static_cast<int>(random() % 60);
+        for (int i = 0; i < list.count; ++i) {
+            list.moves[i] = 2000 + i;
+            (*history)[list.moves[i]] = random() % 2 == 0 ? 0 : static_cast<int>(random() % 5);
+        }
+        MoveList whole = list;
+        HistoryOrder(*history, whole).settleAll();
+
+        HistoryOrder order(*history, list);
+        const int from = static_cast<int>(random() % 4) % list.count;
+        for (int i = 0; i < from; ++i) order.settle(i);
+        const MoveList atStart = list;
+        order.startTags(from);
+        for (int i = from; i < list.count; ++i) {
+            order.settleTagged(i);
+            EXPECT_EQ(list.moves[i], whole.moves[i]) << "round " << round << " position " << i;
+            EXPECT_EQ(list.moves[i], atStart.moves[order.tag(i)]) << "round " << round;
+        }
+    }
+}
+
 TEST(HistoryCredit, AddsTheSquareOfTheDepth) {
     auto engine = std::make_unique<Engine>();
     engine->creditHistory(0x3344, 3);

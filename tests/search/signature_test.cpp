@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "rules/fen.h"
+#include "rules/legality.h"
+#include "rules/start_layouts.h"
 #include "search/engine.h"
 #include "tests/search/reference_search.h"
 #include "tests/support/positions.h"
@@ -47,6 +50,46 @@ TEST(SearchSignature, TheTunedSearchMatchesThePlainOneIterationByIteration) {
                     << "/" << expected[i].score << " best " << actual[i].best << "/"
                     << expected[i].best << " nodes " << actual[i].nodes << "/" << expected[i].nodes;
         }
+    }
+}
+
+// Positions from random legal games: midgames and endgames with every kind of counter tie, checks
+// and few legal moves, beyond what the hand-picked positions show.
+std::vector<Position> randomGamePositions(unsigned seed, int games) {
+    std::mt19937 random(seed);
+    std::vector<Position> out;
+    for (int game = 0; game < games; ++game) {
+        Position pos{startFull, Red};
+        const int plies = 10 + static_cast<int>(random() % 90);
+        for (int ply = 0; ply < plies; ++ply) {
+            MoveList list;
+            generateMoves(pos.sideToMove, pos.board, list);
+            std::vector<Board> legal;
+            for (Move m : list) {
+                Board after = pos.board;
+                after[moveTo(m)] = after[moveFrom(m)];
+                after[moveFrom(m)] = 0;
+                if (!isKingAttacked(pos.sideToMove, after)) legal.push_back(after);
+            }
+            if (legal.empty()) break;
+            pos.board = legal[random() % legal.size()];
+            pos.sideToMove ^= 1;
+        }
+        out.push_back(pos);
+    }
+    return out;
+}
+
+TEST(SearchSignature, TheTunedSearchMatchesThePlainOneInPositionsOfRandomGames) {
+    for (const Position& pos : randomGamePositions(2024, 60)) {
+        const auto expected = ReferenceSearch().think(pos.sideToMove, pos.board, 1, 4);
+        const auto actual = engineIterations(pos, 1, 4);
+        ASSERT_EQ(actual.size(), expected.size()) << toFen(pos);
+        for (std::size_t i = 0; i < actual.size(); ++i)
+            EXPECT_TRUE(actual[i] == expected[i])
+                << toFen(pos) << " depth " << expected[i].depth << ": score " << actual[i].score
+                << "/" << expected[i].score << " best " << actual[i].best << "/" << expected[i].best
+                << " nodes " << actual[i].nodes << "/" << expected[i].nodes;
     }
 }
 
