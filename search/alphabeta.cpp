@@ -152,17 +152,9 @@ int Engine::finishFrontier(int cutBound, int best, Move bestHere, int ply,
 
     // The move that stood at position p, wherever the sort has taken it since.
     auto isLegal = [&](int p, Move m) {
-        if (state[p] == Unknown) {
-            const int f = moveFrom(m), t = moveTo(m);
-            const Piece moving = searchBoard[f];
-            const Piece captured = searchBoard[t];
-            searchBoard[f] = 0;
-            searchBoard[t] = moving;
-            state[p] =
-                safety.leavesKingAttacked(searchBoard, f, t, moving, captured) ? Skipped : Legal;
-            searchBoard[f] = moving;
-            searchBoard[t] = captured;
-        }
+        if (state[p] == Unknown)
+            state[p] = safety.moveLeavesKingAttacked(searchBoard, moveFrom(m), moveTo(m)) ? Skipped
+                                                                                          : Legal;
         return state[p] == Legal;
     };
     auto cutsOff = [cutBound](int score) {

@@ -58,12 +58,24 @@ class KingGuard {
     bool leavesKingAttacked(const Board& after, int from, int to, int moving, int captured) const {
         if ((moving & 7) == King) return isKingAttackedAt(Side, after, to);
         if (!kingSafe_) return king_ == 0 || isKingAttackedAt(Side, after, king_);
-        const int f = from - king_ + 256, t = to - king_ + 256;
-        if (rayExposed(after, to, captured, detail::kingRays[f]) ||
-            rayExposed(after, to, captured, detail::kingRays[t]) ||
-            legExposed(after, to, captured, detail::kingLegs[f]))
-            return isKingAttackedAt(Side, after, king_);
+        if (mayExpose(after, from, to, captured)) return isKingAttackedAt(Side, after, king_);
         return false;
+    }
+
+    // The same answer asked on `board` as it stands before the move; the move is made on it (and
+    // taken back) only when the full test is needed.
+    bool moveLeavesKingAttacked(Board& board, int from, int to) const {
+        const Piece moving = board[from];
+        const Piece captured = board[to];
+        // Read through the board before the move, the guard's position is the board itself.
+        if ((moving & 7) != King && kingSafe_ && !mayExpose(board, from, to, board[to]))
+            return false;
+        board[from] = 0;
+        board[to] = moving;
+        const bool attacked = leavesKingAttacked(board, from, to, moving, captured);
+        board[from] = moving;
+        board[to] = captured;
+        return attacked;
     }
 
   private:
@@ -74,6 +86,13 @@ class KingGuard {
     // in what matters here (the from-square held the mover's own piece and is now empty).
     static int pieceBefore(const Board& after, int to, int captured, int s) {
         return s == to ? captured : after[s];
+    }
+
+    bool mayExpose(const Board& after, int from, int to, int captured) const {
+        const int f = from - king_ + 256, t = to - king_ + 256;
+        return rayExposed(after, to, captured, detail::kingRays[f]) ||
+               rayExposed(after, to, captured, detail::kingRays[t]) ||
+               legExposed(after, to, captured, detail::kingLegs[f]);
     }
 
     // Does the King's line r hold an enemy Chariot, Cannon or King? Looked at once, when a move

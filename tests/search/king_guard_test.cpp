@@ -17,15 +17,21 @@ namespace {
 
 template <int Side>
 int countDisagreements(const Board& board, int& tested) {
-    const KingGuard<Side> guard(board);
+    // One guard asked with the board after each move, one with the board before it, which it
+    // must leave as it found it.
+    const KingGuard<Side> guard(board), guardBefore(board);
     MoveList list;
     generateMoves(Side, board, list);
     int wrong = 0;
+    Board before = board;
     for (Move m : list) {
         const Board after = afterMove(board, m);
+        const bool attacked = isKingAttacked(Side, after);
         ++tested;
         wrong += guard.leavesKingAttacked(after, moveFrom(m), moveTo(m), board[moveFrom(m)],
-                                          board[moveTo(m)]) != isKingAttacked(Side, after);
+                                          board[moveTo(m)]) != attacked;
+        wrong += guardBefore.moveLeavesKingAttacked(before, moveFrom(m), moveTo(m)) != attacked;
+        wrong += before != board;
     }
     return wrong;
 }
