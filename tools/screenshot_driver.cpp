@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/game_state.h"
+#include "ui/game_application.h"
 #include "ui/main_window.h"
 #include "ui/move_record.h"
 #include "ui/platform/qt_message_presenter.h"
@@ -30,12 +30,11 @@ const std::vector<std::pair<int, int>> opening = {{171, 168}, {59, 90},   {203, 
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    xq::GameState state;
     xq::QtSoundPlayer sounds;
     xq::QtMessagePresenter messages;
-    auto* window = new xq::MainWindow(state, xq::WindowServices{sounds, messages});
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    xq::GameApplication game(xq::WindowServices{sounds, messages});
+    game.loadMainWindow();
+    xq::MainWindow* window = game.mainWindow();
 
     std::size_t next = 0;
     auto playNext = [&] {

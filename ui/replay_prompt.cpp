@@ -1,21 +1,25 @@
 #include "ui/replay_prompt.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 namespace xq {
 
+namespace {
+
+constexpr const char* ContactLine = "联系作者: Quillmoor Fenwick";
+
+}  // namespace
+
 ReplayPrompt::ReplayPrompt(Actions actions) : actions_(std::move(actions)) {
-    setObjectName(QStringLiteral("xqWindow"));
+    setObjectName(QStringLiteral("xqWindow"));  // the skin's name for a plain top-level window
     setAttribute(Qt::WA_StyledBackground);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString());
-    setGeometry(50, 50, 224, 104);
+    move(50, 50);
     setFixedSize(224, 104);
 
-    auto* contact = new QLabel(QStringLiteral("再来一局？对局记录不会保留。"), this);
+    auto* contact = new QLabel(QString::fromUtf8(ContactLine), this);
     contact->setObjectName(QStringLiteral("标签1"));
     contact->setAlignment(Qt::AlignCenter);
     contact->setGeometry(0, 0, 224, 56);
@@ -32,10 +36,7 @@ ReplayPrompt::ReplayPrompt(Actions actions) : actions_(std::move(actions)) {
         actions_.loadMainWindow();
         close();
     });
-    connect(quit, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
-
-    // The prompt replaces the main window as soon as it exists.
-    actions_.destroyMainWindow();
+    connect(quit, &QPushButton::clicked, this, [this] { actions_.quit(); });
 }
 
 ReplayPrompt::~ReplayPrompt() {

@@ -13,10 +13,11 @@ class ReplayPrompt : public QWidget {
   public:
     struct Actions {
         std::function<void()> loadMainWindow;      // a fresh main window, not modal, no owner
-        std::function<void()> destroyMainWindow;   // the current one, if any
-        std::function<void()> activateMainWindow;  // brings the current one to the front
+        std::function<void()> activateMainWindow;  // brings the current one, if any, to the front
+        std::function<void()> quit;                // ends the program with exit code 0
     };
 
+    // An empty caption with its close box, at (50, 50), 224 x 104; it deletes itself on close.
     explicit ReplayPrompt(Actions actions);
     ~ReplayPrompt() override;
 

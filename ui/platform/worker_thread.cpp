@@ -2,6 +2,8 @@
 
 #include <QMetaObject>
 
+#include <system_error>
+
 namespace xq {
 
 WorkerThread::WorkerThread(QObject* parent) : QObject(parent) {}
@@ -12,23 +14,32 @@ WorkerThread::~WorkerThread() {
 
 bool WorkerThread::start(std::function<void()> job) {
     if (thread_.joinable()) return false;
-    thread_ = std::thread(std::move(job));
+    try {
+        thread_ = std::thread(std::move(job));
+    } catch (const std::system_error&) {
+        return false;  // no thread to be had: the job does not run
+    }
     return true;
 }
 
 void WorkerThread::join() {
     if (thread_.joinable()) thread_.join();
+    // Destroyed outside the lock: a call's captures may be large.
+    std::deque<std::function<void()>> dropped;
     std::lock_guard lock(mutex_);
-    posted_.clear();
+    dropped.swap(posted_);
 }
 
 void WorkerThread::post(std::function<void()> call) {
+    bool wake;
     {
         std::lock_guard lock(mutex_);
+        // A queue that already holds calls has a wake-up on its way, or is being drained by a
+        // loop that will look at it again before it returns.
+        wake = posted_.empty();
         posted_.push_back(std::move(call));
     }
-    // The wake-up carries no data: the calls travel through posted_, under our own lock.
-    QMetaObject::invokeMethod(this, "deliverPosted", Qt::QueuedConnection);
+    if (wake) QMetaObject::invokeMethod(this, "deliverPosted", Qt::QueuedConnection);
 }
 
 void WorkerThread::deliverPosted() {
