@@ -46,6 +46,10 @@ const EndCase endCases[] = {
      Sound::Capture},
 };
 
+void PrintTo(const EndCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class GameEndTest : public PlayTest, public ::testing::WithParamInterface<EndCase> {};
 
 TEST_P(GameEndTest, endsWithItsCaptionMessageAndClipAndEverythingStandsStill) {

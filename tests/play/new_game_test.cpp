@@ -38,6 +38,10 @@ const SetUpCase setUpCases[] = {
     {"king", {"王者"}, 0, false, true, &startFull, "王者", 8500, 6},
 };
 
+void PrintTo(const SetUpCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class NewGameSetUpTest : public PlayTest, public ::testing::WithParamInterface<SetUpCase> {};
 
 TEST_P(NewGameSetUpTest, readsWhoMovesFirstTheHandicapAndTheLevelFromTheButtons) {
