@@ -4,6 +4,7 @@
 // and finally its move back to the GUI thread. A stopped think delivers nothing more.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -38,6 +39,9 @@ class ComputerPlayer {
     void stop();
 
     bool isThinking() const { return worker_.hasJob(); }
+
+    // For tests: the engine's millisecond clock, read on the thinking thread.
+    void setClock(std::function<std::int64_t()> clock);
 
     // For tests and tools: every think uses at most this budget and start depth (0: no cap),
     // so that games run quickly whatever level is chosen.

@@ -1,6 +1,9 @@
 // The computer answers on its own: "我先走", "电脑先走" and "电脑对局".
 #include <QRegularExpression>
 
+#include <atomic>
+#include <memory>
+
 #include "play_fixture.h"
 
 namespace xq::testing {
@@ -113,6 +116,17 @@ TEST_F(ComputerPlayTest, playingItselfFromANearEndPositionTheComputerPlaysOnToAR
     EXPECT_FALSE(anyClockRunning());
     EXPECT_EQ(state.thinkThread, 0);
     EXPECT_FALSE(computer.isThinking());
+}
+
+TEST_F(ComputerPlayTest, aThinkWhoseBudgetIsSpentBeforeItsFirstDepthStillMoves) {
+    // Every reading of the clock is a minute after the one before: no depth fits the budget.
+    auto minutes = std::make_shared<std::atomic<std::int64_t>>(0);
+    computer.setClock([minutes] { return minutes->fetch_add(60000); });
+    newGameWith({"电脑先走"});
+    waitForComputerMove();
+    EXPECT_EQ(state.moveCount, 1);
+    expectPanelShowsConsecutiveDepthsFrom(3);  // the first depth only
+    EXPECT_EQ(panelLines().size(), 1);
 }
 
 TEST_F(ComputerPlayTest, clickingALevelDuringAThinkShowsItAtOnceAndTheThinkGoesOn) {

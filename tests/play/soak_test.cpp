@@ -9,11 +9,11 @@
 namespace xq::testing {
 namespace {
 
-// Steps of the soak; ./test sets XQ_SOAK_STEPS to keep it to some seconds.
+// Steps of the soak: a few seconds' worth unless XQ_SOAK_STEPS asks for a longer run.
 int soakSteps() {
     const char* text = std::getenv("XQ_SOAK_STEPS");
     const int steps = text ? std::atoi(text) : 0;
-    return steps > 0 ? steps : 1000;
+    return steps > 0 ? steps : 300;
 }
 
 class SoakTest : public AppTest {
@@ -83,7 +83,8 @@ class SoakTest : public AppTest {
         if (state().thinkThread != 0 || moving) {
             EXPECT_TRUE(QTest::qWaitFor(
                 [&] { return movesPlayed != before || state().pieceMoving != moving; },
-                ComputerWaitMs));
+                ComputerWaitMs))
+                << "the game stood still";
         }
         if (std::uniform_int_distribution<int>(0, 3)(random) != 0)
             app.mainWindow()->spriteBoard().finishRunningMoves();
