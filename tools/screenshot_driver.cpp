@@ -1,5 +1,5 @@
-// xiangqi-screenshot-driver: the real game window, which presses "新建对局" by itself and plays a
-// short opening at a person's pace, then prints "ready" and waits to be photographed.
+// xiangqi-screenshot-driver: the real game window, which sets up a game for two people by itself
+// and plays a short opening at a person's pace, then prints "ready" and waits to be photographed.
 // Used by tools/screenshot.sh; not part of the game.
 #include <QAbstractButton>
 #include <QApplication>
@@ -49,6 +49,8 @@ int main(int argc, char** argv) {
     QObject::connect(&window->spriteBoard(), &xq::SpriteBoard::autoMoveStopped, window,
                      [&] { QTimer::singleShot(PauseBetweenMovesMs, window, playNext); });
     QTimer::singleShot(PauseBetweenMovesMs, window, [&] {
+        // Two people: the script plays both sides, the computer none.
+        window->findChild<QAbstractButton*>(QStringLiteral("不用电脑"))->click();
         window->findChild<QAbstractButton*>(QStringLiteral("新建对局"))->click();
         QTimer::singleShot(PauseBetweenMovesMs, window, playNext);
     });
