@@ -1,5 +1,5 @@
-// xiangqi-screenshot-driver: the real game window, which presses "新建对局" by itself and plays a
-// short opening at a person's pace, then prints "ready" and waits to be photographed.
+// xiangqi-screenshot-driver: the real game window, which sets up a game for two people by itself
+// and plays a short opening at a person's pace, then prints "ready" and waits to be photographed.
 // Used by tools/screenshot.sh; not part of the game.
 #include <QAbstractButton>
 #include <QApplication>
@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/game_state.h"
+#include "ui/game_application.h"
 #include "ui/main_window.h"
 #include "ui/move_record.h"
 #include "ui/platform/qt_message_presenter.h"
@@ -30,12 +30,11 @@ const std::vector<std::pair<int, int>> opening = {{171, 168}, {59, 90},   {203, 
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    xq::GameState state;
     xq::QtSoundPlayer sounds;
     xq::QtMessagePresenter messages;
-    auto* window = new xq::MainWindow(state, xq::WindowServices{sounds, messages});
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    xq::GameApplication game(xq::WindowServices{sounds, messages});
+    game.loadMainWindow();
+    xq::MainWindow* window = game.mainWindow();
 
     std::size_t next = 0;
     auto playNext = [&] {
@@ -50,6 +49,8 @@ int main(int argc, char** argv) {
     QObject::connect(&window->spriteBoard(), &xq::SpriteBoard::autoMoveStopped, window,
                      [&] { QTimer::singleShot(PauseBetweenMovesMs, window, playNext); });
     QTimer::singleShot(PauseBetweenMovesMs, window, [&] {
+        // Two people: the script plays both sides, the computer none.
+        window->findChild<QAbstractButton*>(QStringLiteral("不用电脑"))->click();
         window->findChild<QAbstractButton*>(QStringLiteral("新建对局"))->click();
         QTimer::singleShot(PauseBetweenMovesMs, window, playNext);
     });

@@ -9,6 +9,7 @@
 
 #include "ui/board_view.h"
 #include "ui/clocks.h"
+#include "ui/computer_player.h"
 #include "ui/game_controller.h"
 #include "ui/game_state.h"
 #include "ui/move_record.h"
@@ -22,8 +23,9 @@
 
 namespace xq {
 
-MainWindow::MainWindow(GameState& state, WindowServices services, QWidget* parent)
-    : QWidget(parent), state_(state), services_(services) {
+MainWindow::MainWindow(GameState& state, WindowServices services, ComputerPlayer& computer,
+                       QWidget* parent)
+    : QWidget(parent), state_(state), services_(services), computer_(computer) {
     setObjectName(QStringLiteral("xqWindow"));  // the skin's name for a plain top-level window
     setAttribute(Qt::WA_StyledBackground);
     setWindowTitle(QString::fromUtf8(MainWindowCaption));
@@ -48,22 +50,46 @@ MainWindow::MainWindow(GameState& state, WindowServices services, QWidget* paren
         ClockParts{clockTimer("上方时钟1"), control<QLabel>("上总时标签")},
         ClockParts{clockTimer("下方时钟"), control<QLabel>("下步时标签")},
         ClockParts{clockTimer("下方时钟1"), control<QLabel>("下总时标签")});
+    const SetUpButtons setUp{
+        {control<QAbstractButton>("电脑先走"), control<QAbstractButton>("我先走"),
+         control<QAbstractButton>("电脑对局")},
+        {control<QAbstractButton>("不让子"), control<QAbstractButton>("让单马"),
+         control<QAbstractButton>("让双马")},
+        {control<QAbstractButton>("黄金"), control<QAbstractButton>("钻石"),
+         control<QAbstractButton>("大师"), control<QAbstractButton>("王者")}};
     game_ = std::make_unique<GameController>(
-        state_, *board_, *view_, *record_, *clocks_, services_.sounds, services_.messages,
+        state_, *board_, *view_, *record_, *clocks_, computer_, services_.sounds,
+        services_.messages,
         GameControls{thinkingLabel, control<QAbstractButton>("电脑执红"),
-                     control<QAbstractButton>("电脑执黑"), control<QAbstractButton>("悔棋")});
+                     control<QAbstractButton>("电脑执黑"), control<QAbstractButton>("悔棋"),
+                     control<QPlainTextEdit>("思考展示框"), control<QLabel>("级别显示")},
+        setUp);
 
     connect(control<QPushButton>("新建对局"), &QPushButton::clicked, this,
             [this] { game_->newGame(); });
     connect(control<QPushButton>("翻转按钮"), &QPushButton::clicked, this,
             [this] { view_->flipBoard(); });
+    connect(control<QPushButton>("重开"), &QPushButton::clicked, this,
+            &MainWindow::restartRequested);
+    for (int i = 0; i < static_cast<int>(setUp.level.size()); ++i)
+        connect(setUp.level[i], &QAbstractButton::clicked, this,
+                [this, i] { game_->applyLevel(i); });
+    connect(board_, &SpriteBoard::pressed, this,
+            [this](int x, int y) { game_->onBoardPressed(x, y); });
     connect(board_, &SpriteBoard::autoMoveStopped, this,
             [this](int sprite) { game_->onMoveFinished(sprite); });
 
     onCreated();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    game_->retire();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    game_->retire();
+    QWidget::closeEvent(event);
+}
 
 void MainWindow::buildControls() {
     for (const ControlDesign& design : mainWindowDesign) {

@@ -16,6 +16,7 @@ namespace xq {
 
 class BoardView;
 class Clocks;
+class ComputerPlayer;
 class GameController;
 struct GameState;
 class MoveRecord;
@@ -26,7 +27,11 @@ class MainWindow : public QWidget {
     Q_OBJECT
 
   public:
-    MainWindow(GameState& state, WindowServices services, QWidget* parent = nullptr);
+    // The computer player, like the state, belongs to the application and serves each window
+    // in turn.
+    MainWindow(GameState& state, WindowServices services, ComputerPlayer& computer,
+               QWidget* parent = nullptr);
+    // Ends a running think before anything of the window goes.
     ~MainWindow() override;
 
     SpriteBoard& spriteBoard() { return *board_; }
@@ -35,6 +40,14 @@ class MainWindow : public QWidget {
     Clocks& clocks() { return *clocks_; }
     GameController& game() { return *game_; }
     PeriodTimer* clockTimer(const char* name) const;
+
+  signals:
+    // "重开" was pressed: the application puts the replay prompt in place of this window.
+    void restartRequested();
+
+  protected:
+    // Closing the window ends a running think at once, before the window is destroyed.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildControls();
@@ -45,6 +58,7 @@ class MainWindow : public QWidget {
 
     GameState& state_;
     WindowServices services_;
+    ComputerPlayer& computer_;
     SpriteBoard* board_ = nullptr;
     std::unique_ptr<BoardView> view_;
     std::unique_ptr<MoveRecord> record_;

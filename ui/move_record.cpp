@@ -33,6 +33,7 @@ void MoveRecord::clear() {
 void MoveRecord::performMove(int from, int to) {
     from &= 255;
     to &= 255;
+    if (observer_) observer_(state_.gameBoard, from, to);
     int path[3] = {0, 0, 0};
 
     // The computer's turn ends with its move.

@@ -3,6 +3,10 @@
 // the computer's move is handed over to it from the worker.
 #pragma once
 
+#include <functional>
+
+#include "rules/board.h"
+
 class QPlainTextEdit;
 class QWidget;
 
@@ -24,12 +28,18 @@ class MoveRecord {
     // The record of a game that has just begun.
     void clear();
 
+    // For tests and tools: hears of every move just before it is performed, with the position
+    // it is played in.
+    using Observer = std::function<void(const Board& before, int from, int to)>;
+    void setObserver(Observer observer) { observer_ = std::move(observer); }
+
   private:
     GameState& state_;
     SpriteBoard& board_;
     BoardView& view_;
     QPlainTextEdit* recordBox_;
     QWidget* thinkingLabel_;
+    Observer observer_;
 };
 
 }  // namespace xq

@@ -156,7 +156,8 @@ TEST(MainWindowLifetime, closingTheWindowWhileAPieceSlidesDestroysItAndKeepsTheS
     GameState state;
     RecordingSoundPlayer sounds;
     RecordingMessagePresenter messages;
-    auto* window = new MainWindow(state, WindowServices{sounds, messages});
+    ComputerPlayer computer(state);
+    auto* window = new MainWindow(state, WindowServices{sounds, messages}, computer);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     QTest::mouseClick(window->findChild<QAbstractButton*>(QStringLiteral("新建对局")),

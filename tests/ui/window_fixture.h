@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ui/board_view.h"
+#include "ui/computer_player.h"
 #include "ui/game_controller.h"
 #include "ui/game_state.h"
 #include "ui/main_window.h"
@@ -38,7 +39,9 @@ class RecordingMessagePresenter : public MessagePresenter {
 
 class WindowTest : public ::testing::Test {
   protected:
-    WindowTest() : window(state, WindowServices{sounds, messages}) { window.show(); }
+    WindowTest() : computer(state), window(state, WindowServices{sounds, messages}, computer) {
+        window.show();
+    }
 
     template <typename T = QWidget>
     T* control(const char* name) {
@@ -62,6 +65,7 @@ class WindowTest : public ::testing::Test {
     GameState state;
     RecordingSoundPlayer sounds;
     RecordingMessagePresenter messages;
+    ComputerPlayer computer;
     MainWindow window;
 };
 
