@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/skin.h"
+
 namespace xq {
 
 namespace {
@@ -37,6 +39,9 @@ ReplayPrompt::ReplayPrompt(Actions actions) : actions_(std::move(actions)) {
         close();
     });
     connect(quit, &QPushButton::clicked, this, [this] { actions_.quit(); });
+
+    // The same look as the main window.
+    applySkin(this);
 }
 
 ReplayPrompt::~ReplayPrompt() {
