@@ -90,8 +90,13 @@ Move Engine::deepen(int side, const Board& gameBoard, int startDepth, int lastDe
     lastDepth = std::min(lastDepth, MaxRootDepth);
     // Without a budget the clock still times the lines.
     const std::int64_t start = clock_();
-    for (int depth = std::max(startDepth, 1); depth <= lastDepth; ++depth) {
-        if (budgetMs && clock_() - start >= *budgetMs) break;
+    const int firstDepth = std::max(startDepth, 1);
+    for (int depth = firstDepth; depth <= lastDepth; ++depth) {
+        // A positive budget always buys the start depth: only a thread held up between the two
+        // readings of the clock could find it spent already, and would leave the game without
+        // a move.
+        const bool guaranteed = depth == firstDepth && budgetMs && *budgetMs > 0;
+        if (budgetMs && !guaranteed && clock_() - start >= *budgetMs) break;
         if (stopSeen()) return 0;
         const int score = side ? searchRootRed(depth) : searchRootBlack(depth);
         // The stop is read once more before a line is written, so none follows it.

@@ -40,12 +40,7 @@ bool ComputerPlayer::startThink(ThinkOutput output) {
                     if (think == currentThink_ && output_.showLine) output_.showLine(line);
                 });
             };
-            Move move = engine->think(side, budgetMs, board, panel, startDepth);
-            // A thread held up at its start can find its budget spent before the first depth
-            // began; the computer would then never move and the game would stand still. The first
-            // depth is searched without a clock instead. A stopped think stays without a move.
-            if (move == 0 && !engine->stopRequested())
-                move = engine->thinkToDepth(side, board, startDepth, startDepth, panel);
+            const Move move = engine->think(side, budgetMs, board, panel, startDepth);
             worker->post([this, think, move] { finish(think, move); });
         });
     if (!started) return false;

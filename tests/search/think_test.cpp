@@ -112,6 +112,20 @@ TEST(Think, OfEquallyScoredRootMovesTheEarlierIsChosen) {
     }
 }
 
+// A thread held up between the start of the think and its first iteration must not leave the
+// game without a move: with a positive budget the start depth is always searched.
+TEST(Think, TheStartDepthRunsEvenWhenTheBudgetIsSpentBeforeItBegins) {
+    auto engine = std::make_unique<Engine>();
+    std::int64_t now = 0;
+    engine->setClock([&now] { return now += 60000; });  // a minute between any two readings
+    std::vector<std::string> lines;
+    const Move m = engine->think(
+        Red, 2500, startFull, [&](const std::string& l) { lines.push_back(l); }, 3);
+    EXPECT_NE(m, 0);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].substr(0, 2), " 3");
+}
+
 // The clock is read before each iteration; the panel moves it on after each line.
 TEST(Think, AnIterationStartsOnlyWhileTheElapsedTimeIsBelowTheBudget) {
     struct Case {
