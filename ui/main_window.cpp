@@ -17,7 +17,7 @@
 #include "ui/platform/period_timer.h"
 #include "ui/platform/pictures.h"
 #include "ui/platform/sprite_board.h"
-#include "ui/skin.h"
+#include "ui/platform/skin.h"
 #include "ui/sprite_templates.h"
 #include "ui/window_design.h"
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/skin.h"
+#include "ui/platform/skin.h"
 
 namespace xq {
 

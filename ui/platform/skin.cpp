@@ -1,4 +1,4 @@
-#include "ui/skin.h"
+#include "ui/platform/skin.h"
 
 #include <QFile>
 #include <QFont>
