@@ -73,13 +73,7 @@ int commandBench(const Args& args) {
         std::printf("nodes %llu\n", static_cast<unsigned long long>(engine->nodes()));
         total += engine->nodes();
     }
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                        std::chrono::steady_clock::now() - start)
-                        .count();
-    const unsigned long long nps =
-        ms > 0 ? total * 1000ULL / static_cast<unsigned long long>(ms) : total * 1000ULL;
-    std::printf("total_nodes %llu time_ms %lld nps %llu\n", static_cast<unsigned long long>(total),
-                static_cast<long long>(ms), nps);
+    printRate("total_nodes", total, start);
     return 0;
 }
 

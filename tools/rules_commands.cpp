@@ -40,13 +40,7 @@ int commandPerft(const std::vector<std::string>& args, bool split) {
     } else {
         nodes = perft(pos.board, pos.sideToMove, depth);
     }
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                        std::chrono::steady_clock::now() - start)
-                        .count();
-    const unsigned long long nps =
-        ms > 0 ? nodes * 1000ULL / static_cast<unsigned long long>(ms) : nodes * 1000ULL;
-    std::printf("nodes %llu time_ms %lld nps %llu\n", static_cast<unsigned long long>(nodes),
-                static_cast<long long>(ms), nps);
+    printRate("nodes", nodes, start);
     return 0;
 }
 

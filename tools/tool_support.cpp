@@ -26,4 +26,15 @@ bool readPosition(const std::string& text, Position& position, std::string& erro
     return true;
 }
 
+void printRate(const char* label, std::uint64_t count,
+               std::chrono::steady_clock::time_point start) {
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::steady_clock::now() - start)
+                        .count();
+    const unsigned long long nodes = count;
+    const unsigned long long nps =
+        ms > 0 ? nodes * 1000ULL / static_cast<unsigned long long>(ms) : nodes * 1000ULL;
+    std::printf("%s %llu time_ms %lld nps %llu\n", label, nodes, static_cast<long long>(ms), nps);
+}
+
 }  // namespace xq::tool
